@@ -1,0 +1,38 @@
+#include "schema.h"
+
+#include "connection.h"
+#include "database_error.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+// Resources of a static library must be registered by hand, from outside any namespace.
+static void registerSchemaScripts() { Q_INIT_RESOURCE(schema); }
+
+namespace schema {
+namespace {
+
+void runScript(fb::Connection &connection, const QString &resource) {
+  QFile file(resource);
+  if (!file.open(QIODevice::ReadOnly)) throw EDatabaseError(QStringLiteral("Missing schema script %1").arg(resource));
+  QString script = QString::fromUtf8(file.readAll());
+  script.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+  // Statements end with a semicolon at the end of a line; none holds one inside.
+  for (const QString &statement : script.split(QRegularExpression(QStringLiteral(";\\s*\n")), Qt::SkipEmptyParts)) {
+    if (!statement.trimmed().isEmpty()) connection.executeDirect(statement.trimmed());
+  }
+}
+
+void create(fb::Connection &connection, const QString &resource) {
+  registerSchemaScripts();
+  connection.create();
+  runScript(connection, resource);
+}
+
+}  // namespace
+
+void createCentralDatabase(fb::Connection &connection) { create(connection, QStringLiteral(":/schema/central.sql")); }
+
+void createTutorialDatabase(fb::Connection &connection) { create(connection, QStringLiteral(":/schema/tutorial.sql")); }
+
+}  // namespace schema
