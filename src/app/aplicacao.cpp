@@ -10,6 +10,8 @@ Aplicacao::Aplicacao(int &argc, char **argv) : QApplication(argc, argv) {
 bool Aplicacao::notify(QObject *receiver, QEvent *event) {
   try {
     return QApplication::notify(receiver, event);
+  } catch (const ProgramEnding &) {
+    throw;
   } catch (...) {
     trataFalha(std::current_exception());
     return false;

@@ -3,7 +3,6 @@
 #include "delphi_colour.h"
 #include "dm.h"
 #include "dm2.h"
-#include "folders.h"
 #include "nome_usuario.h"
 #include "painel_componentes.h"
 #include "painel_login.h"
@@ -51,13 +50,13 @@ TFormCadCaps::TFormCadCaps(QWidget *parent) : QWidget(parent) {
   connect(PainelLogin->BotCancSenha, &QPushButton::clicked, this, &TFormCadCaps::BotCancSenhaClick);
 }
 
-void TFormCadCaps::FormCreate() {
+void TFormCadCaps::FormCreate(const QString &pastaPrograma) {
   config.CorDeFundo = configuracao::clBtnFace;
   aplicaCorDeFundo();
   resize(800, 600);
   if (const QScreen *screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  configuracao::LeConfiguracao(config, programFolder());
+  configuracao::LeConfiguracao(config, pastaPrograma);
 }
 
 void TFormCadCaps::defineModulosDeDados(TDM *dm, TDM2 *dm2) {

@@ -20,8 +20,8 @@ class TFormCadCaps : public QWidget {
  public:
   explicit TFormCadCaps(QWidget *parent = nullptr);
 
-  // Creation step: size, colour, and the settings file.
-  void FormCreate();
+  // Creation step: size, colour, and the settings file of the program's folder.
+  void FormCreate(const QString &pastaPrograma);
   // Binds the window to the data modules once they exist.
   void defineModulosDeDados(TDM *dm, TDM2 *dm2);
 

@@ -1,27 +1,21 @@
 #include "inicializacao.h"
 
 #include "aplicacao.h"
-#include "dm.h"
-#include "dm2.h"
-#include "form2.h"
-#include "form_cad_caps.h"
+#include "folders.h"
 #include "tratamento_falhas.h"
+
+std::unique_ptr<ObjetosDoPrograma> criaObjetosDoPrograma(const QString &pastaPrograma) {
+  auto objetos = std::make_unique<ObjetosDoPrograma>();
+  executaProtegido([&] { objetos->FormCadCaps.FormCreate(pastaPrograma); });
+  executaProtegido([&] { objetos->DM.DataModuleCreate(objetos->FormCadCaps.config.IpServidor); });
+  executaProtegido([&] { objetos->DM2.DataModuleCreate(objetos->FormCadCaps.config.IpServidor); });
+  objetos->FormCadCaps.defineModulosDeDados(&objetos->DM, &objetos->DM2);
+  return objetos;
+}
 
 int executaPrograma(int argc, char **argv) {
   Aplicacao app(argc, argv);
-
-  // A failure in a creation step goes to the general handling, and the
-  // start-up goes on with the next object; the settings file must be read
-  // before either connection opens.
-  TFormCadCaps FormCadCaps;
-  executaProtegido([&] { FormCadCaps.FormCreate(); });
-  TDM DM;
-  executaProtegido([&] { DM.DataModuleCreate(FormCadCaps.config.IpServidor); });
-  TForm2 Form2(&FormCadCaps);
-  TDM2 DM2;
-  executaProtegido([&] { DM2.DataModuleCreate(FormCadCaps.config.IpServidor); });
-  FormCadCaps.defineModulosDeDados(&DM, &DM2);
-
-  FormCadCaps.show();
+  const auto objetos = criaObjetosDoPrograma(programFolder());
+  objetos->FormCadCaps.show();
   return app.exec();
 }

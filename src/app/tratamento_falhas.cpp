@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -26,4 +27,4 @@ TratadorFalhas &tratadorAtual() {
 
 void trataFalha(std::exception_ptr failure) { tratadorAtual()(failure); }
 
-void defineTratadorFalhas(TratadorFalhas handler) { tratadorAtual() = std::move(handler); }
+TratadorFalhas defineTratadorFalhas(TratadorFalhas handler) { return std::exchange(tratadorAtual(), std::move(handler)); }

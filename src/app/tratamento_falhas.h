@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program_end.h"
+
 #include <exception>
 #include <functional>
 
@@ -9,7 +11,8 @@
 using TratadorFalhas = std::function<void(std::exception_ptr)>;
 
 void trataFalha(std::exception_ptr failure);
-void defineTratadorFalhas(TratadorFalhas handler);
+// Installs a handler and returns the one it replaces.
+TratadorFalhas defineTratadorFalhas(TratadorFalhas handler);
 
 // Runs one step; a failure in it goes to the general handling instead of
 // stopping the caller.
@@ -17,6 +20,8 @@ template <typename Step>
 void executaProtegido(Step &&step) {
   try {
     step();
+  } catch (const ProgramEnding &) {
+    throw;
   } catch (...) {
     trataFalha(std::current_exception());
   }

@@ -4,6 +4,12 @@
 // no database). Tests replace the ending so that they can watch it happen.
 [[noreturn]] void endProgramNow(int exitCode);
 
+// What a replaced ending throws. Ending the program is never a failure, so
+// the failure handling lets it pass.
+struct ProgramEnding {
+  int exitCode;
+};
+
 using ProgramEnder = void (*)(int exitCode);
-// Installs another way of ending; it must not return (tests throw). Returns the old one.
+// Installs another way of ending; it must not return (tests throw ProgramEnding). Returns the old one.
 ProgramEnder setProgramEnder(ProgramEnder ender);

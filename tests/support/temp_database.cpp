@@ -1,8 +1,9 @@
 #include "temp_database.h"
 
-#include "schema.h"
+#include "database_template.h"
 
 TempCentralDatabase::TempCentralDatabase() {
+  copyFreshCentralDatabase(path());
   connection_.parameters().database = path();
-  schema::createCentralDatabase(connection_);
+  connection_.open();
 }

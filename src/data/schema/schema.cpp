@@ -12,10 +12,18 @@ static void registerSchemaScripts() { Q_INIT_RESOURCE(schema); }
 namespace schema {
 namespace {
 
-void runScript(fb::Connection &connection, const QString &resource) {
+const QString kCentral = QStringLiteral(":/schema/central.sql");
+const QString kTutorial = QStringLiteral(":/schema/tutorial.sql");
+
+QString scriptText(const QString &resource) {
+  registerSchemaScripts();
   QFile file(resource);
   if (!file.open(QIODevice::ReadOnly)) throw EDatabaseError(QStringLiteral("Missing schema script %1").arg(resource));
-  QString script = QString::fromUtf8(file.readAll());
+  return QString::fromUtf8(file.readAll());
+}
+
+void runScript(fb::Connection &connection, const QString &resource) {
+  QString script = scriptText(resource);
   script.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
   // Statements end with a semicolon at the end of a line; none holds one inside.
   for (const QString &statement : script.split(QRegularExpression(QStringLiteral(";\\s*\n")), Qt::SkipEmptyParts)) {
@@ -24,15 +32,16 @@ void runScript(fb::Connection &connection, const QString &resource) {
 }
 
 void create(fb::Connection &connection, const QString &resource) {
-  registerSchemaScripts();
   connection.create();
   runScript(connection, resource);
 }
 
 }  // namespace
 
-void createCentralDatabase(fb::Connection &connection) { create(connection, QStringLiteral(":/schema/central.sql")); }
+void createCentralDatabase(fb::Connection &connection) { create(connection, kCentral); }
 
-void createTutorialDatabase(fb::Connection &connection) { create(connection, QStringLiteral(":/schema/tutorial.sql")); }
+void createTutorialDatabase(fb::Connection &connection) { create(connection, kTutorial); }
+
+QString centralScript() { return scriptText(kCentral); }
 
 }  // namespace schema

@@ -10,4 +10,7 @@ namespace schema {
 void createCentralDatabase(fb::Connection &connection);   // file named by its parameters
 void createTutorialDatabase(fb::Connection &connection);
 
+// The script that createCentralDatabase runs, for tools that cache its result.
+QString centralScript();
+
 }  // namespace schema
