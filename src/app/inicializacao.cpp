@@ -2,6 +2,7 @@
 
 #include "aplicacao.h"
 #include "folders.h"
+#include "termination_signals.h"
 #include "tratamento_falhas.h"
 
 std::unique_ptr<ObjetosDoPrograma> criaObjetosDoPrograma(const QString &pastaPrograma) {
@@ -16,6 +17,7 @@ std::unique_ptr<ObjetosDoPrograma> criaObjetosDoPrograma(const QString &pastaPro
 int executaPrograma(int argc, char **argv) {
   Aplicacao app(argc, argv);
   const auto objetos = criaObjetosDoPrograma(programFolder());
+  closeOnTerminationSignals(&objetos->FormCadCaps);
   objetos->FormCadCaps.show();
   return app.exec();
 }

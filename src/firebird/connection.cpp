@@ -39,6 +39,11 @@ void Connection::open() {
   dpb += char(isc_dpb_sql_dialect);
   dpb += char(1);
   dpb += char(parameters_.dialect);
+  if (parameters_.forcedWrites) {
+    dpb += char(isc_dpb_force_write);
+    dpb += char(1);
+    dpb += char(*parameters_.forcedWrites ? 1 : 0);
+  }
 
   const QByteArray database = parameters_.database.toLocal8Bit();
   ISC_STATUS_ARRAY status{};

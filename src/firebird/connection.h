@@ -3,6 +3,7 @@
 #include "client_library.h"
 
 #include <memory>
+#include <optional>
 #include <QString>
 
 namespace fb {
@@ -15,6 +16,9 @@ struct ConnectionParameters {
   QString role = QStringLiteral("RoleName");
   int dialect = 3;
   QString clientLibrary;  // full path of the client library; empty: the ordinary search
+  // When set, changes the database's own forced-writes mode on attach (it
+  // stays so). Only bulk loads such as the demo switch it off for a while.
+  std::optional<bool> forcedWrites;
 };
 
 class Transaction;

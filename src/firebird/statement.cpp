@@ -73,6 +73,7 @@ struct Statement::Buffers {
   DescriptorArea output{1};
   DescriptorArea input{1};
   std::vector<std::vector<char>> inputData;
+  std::vector<short> describedInputTypes;
 };
 
 Statement::Statement(Connection &connection, isc_tr_handle *transaction, const QString &sql)
@@ -127,10 +128,11 @@ int Statement::statementType() {
 }
 
 bool Statement::returnsRows() {
-  return buffers_->output.area()->sqld > 0 && statementType() == isc_info_sql_stmt_select;
+  if (type_ < 0) type_ = statementType();
+  return buffers_->output.area()->sqld > 0 && type_ == isc_info_sql_stmt_select;
 }
 
-void Statement::bindParameters(const std::vector<Value> &parameters) {
+void Statement::describeParameters() {
   ISC_STATUS_ARRAY status{};
   DescriptorArea &in = buffers_->input;
   library_.describeBind(status, &handle_, SQL_DIALECT_V6, in.area());
@@ -140,6 +142,13 @@ void Statement::bindParameters(const std::vector<Value> &parameters) {
     library_.describeBind(status, &handle_, SQL_DIALECT_V6, in.area());
     library_.check(status);
   }
+  for (int i = 0; i < in.count(); ++i) buffers_->describedInputTypes.push_back(in.var(i).sqltype);
+  parametersDescribed_ = true;
+}
+
+void Statement::bindParameters(const std::vector<Value> &parameters) {
+  if (!parametersDescribed_) describeParameters();
+  DescriptorArea &in = buffers_->input;
   if (std::size_t(in.count()) != parameters.size())
     throw EDatabaseError(QStringLiteral("The statement takes %1 parameters, %2 were given")
                              .arg(in.count()).arg(parameters.size()));
@@ -148,6 +157,7 @@ void Statement::bindParameters(const std::vector<Value> &parameters) {
   in.nulls.assign(parameters.size(), 0);
   for (std::size_t i = 0; i < parameters.size(); ++i) {
     XSQLVAR &v = in.var(int(i));
+    v.sqltype = buffers_->describedInputTypes[i];  // an earlier run may have changed it
     std::vector<char> &data = buffers_->inputData[i];
     const bool blobTarget = (v.sqltype & ~1) == SQL_BLOB;
     auto store = [&](const void *bytes, std::size_t size, short type, short scale = 0) {

@@ -7,7 +7,7 @@
 namespace fb {
 
 // A prepared statement within a transaction: binds parameters, runs, and
-// turns the answer into typed values. Used by Transaction only.
+// turns the answer into typed values. It can run many times.
 class Statement {
  public:
   Statement(Connection &connection, isc_tr_handle *transaction, const QString &sql);
@@ -23,6 +23,7 @@ class Statement {
  private:
   struct Buffers;
 
+  void describeParameters();
   void bindParameters(const std::vector<Value> &parameters);
   Value readCell(int index);
   QString readBlob(ISC_QUAD id);
@@ -34,6 +35,8 @@ class Statement {
   isc_tr_handle *transaction_;
   isc_stmt_handle handle_ = 0;
   std::unique_ptr<Buffers> buffers_;
+  bool parametersDescribed_ = false;
+  int type_ = -1;
 };
 
 }  // namespace fb

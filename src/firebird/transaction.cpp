@@ -39,18 +39,32 @@ Transaction::~Transaction() {
   }
 }
 
+PreparedStatement::PreparedStatement(std::unique_ptr<Statement> statement) : statement_(std::move(statement)) {}
+PreparedStatement::PreparedStatement(PreparedStatement &&) noexcept = default;
+PreparedStatement::~PreparedStatement() = default;
+
+ResultSet PreparedStatement::select(const std::vector<Value> &parameters) {
+  statement_->execute(parameters);
+  if (!statement_->returnsRows()) return {};
+  return statement_->fetchAll();
+}
+
+long long PreparedStatement::execute(const std::vector<Value> &parameters) {
+  statement_->execute(parameters);
+  if (statement_->returnsRows()) statement_->fetchAll();
+  return statement_->rowsAffected();
+}
+
+PreparedStatement Transaction::prepare(const QString &sql) {
+  return PreparedStatement(std::make_unique<Statement>(connection_, &handle_, sql));
+}
+
 ResultSet Transaction::select(const QString &sql, const std::vector<Value> &parameters) {
-  Statement statement(connection_, &handle_, sql);
-  statement.execute(parameters);
-  if (!statement.returnsRows()) return {};
-  return statement.fetchAll();
+  return prepare(sql).select(parameters);
 }
 
 long long Transaction::execute(const QString &sql, const std::vector<Value> &parameters) {
-  Statement statement(connection_, &handle_, sql);
-  statement.execute(parameters);
-  if (statement.returnsRows()) statement.fetchAll();
-  return statement.rowsAffected();
+  return prepare(sql).execute(parameters);
 }
 
 void Transaction::commit() {

@@ -29,6 +29,10 @@ QString templatePath() {
       fb::Connection connection;
       connection.parameters().database = building;
       schema::createCentralDatabase(connection);
+      // Test databases are thrown away: no need to wait for the disk on every commit.
+      connection.close();
+      connection.parameters().forcedWrites = false;
+      connection.open();
     }
     if (::rename(QFile::encodeName(building).constData(), QFile::encodeName(file).constData()) != 0)
       qFatal("cannot place the template database at %s", qPrintable(file));

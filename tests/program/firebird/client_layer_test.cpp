@@ -71,6 +71,40 @@ TEST_F(ClientLayer, ExecuteDirectCountsTheRowsItTouched) {
   EXPECT_EQ(connection.executeDirect(QStringLiteral("delete from ItensAss where CodigoComp = '9'")), 0);
 }
 
+TEST_F(ClientLayer, PreparedStatementRunsManyTimesWithAnyKindOfValue) {
+  Transaction t(connection);
+  PreparedStatement insert = t.prepare(QStringLiteral("insert into COMPONEN (CODIGO, CUSTOUNITR, FICHATECNICA) values (?, ?, ?)"));
+  const std::vector<std::vector<Value>> rows = {
+      {QStringLiteral("000001"), Value(), Value()},
+      {QStringLiteral("000002"), Decimal{12345, 4}, QStringLiteral("Frasco âmbar")},
+      {QStringLiteral("000003"), 2.5, Value()},
+      {QStringLiteral("000004"), 7, QStringLiteral("")},
+  };
+  for (const auto &row : rows) EXPECT_EQ(insert.execute(row), 1);
+  const ResultSet result = t.select(QStringLiteral("select CUSTOUNITR, FICHATECNICA from COMPONEN order by CODIGO"));
+  ASSERT_EQ(result.rows.size(), 4);
+  EXPECT_TRUE(result.rows[0][0].isNull());
+  EXPECT_EQ(result.rows[1][0], Value(Decimal{12345, 4}));
+  EXPECT_EQ(result.rows[1][1], Value(QStringLiteral("Frasco âmbar")));
+  EXPECT_EQ(result.rows[2][0], Value(Decimal{250000000, 8}));
+  EXPECT_EQ(result.rows[3][0], Value(Decimal{700000000, 8}));
+}
+
+TEST_F(ClientLayer, ForcedWritesCanBeSwitchedForBulkLoads) {
+  auto mode = [&] {
+    Transaction t(connection);
+    return t.select(QStringLiteral("select mon$forced_writes from mon$database")).rows[0][0];
+  };
+  connection.close();
+  connection.parameters().forcedWrites = false;
+  connection.open();
+  EXPECT_EQ(mode(), Value(0));
+  connection.close();
+  connection.parameters().forcedWrites = true;
+  connection.open();
+  EXPECT_EQ(mode(), Value(1));
+}
+
 TEST_F(ClientLayer, UncommittedWorkIsRolledBack) {
   {
     Transaction t(connection);
