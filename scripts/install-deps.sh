@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   firebird3.0-server firebird3.0-utils firebird-dev libfbclient2
-  zlib1g-dev libminizip-dev libcurl4-openssl-dev libcapstone-dev libdw-dev libelf-dev
+  zlib1g-dev libminizip-dev libcurl4-openssl-dev libcapstone-dev libdw-dev libelf-dev elfutils
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils xvfb x11-apps imagemagick fonts-dejavu-core fontconfig locales
   iproute2 procps

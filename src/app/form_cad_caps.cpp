@@ -36,6 +36,7 @@ TFormCadCaps::TFormCadCaps(QWidget *parent) : QWidget(parent) {
   Timer3 = new QTimer(this);
   Timer3->setObjectName(QStringLiteral("Timer3"));
   Timer3->setInterval(2000);
+  connect(Timer1, &QTimer::timeout, this, &TFormCadCaps::Timer1Timer);
   connect(Timer3, &QTimer::timeout, this, &TFormCadCaps::Timer3Timer);
   Timer1->start();
   Timer3->start();
@@ -75,13 +76,24 @@ void TFormCadCaps::showEvent(QShowEvent *event) {
   QWidget::showEvent(event);
   // Some window systems never report the first activation (no window manager);
   // the next turn of the message loop then stands in for it.
-  if (!ativacaoFeita_) QTimer::singleShot(0, this, [this] { if (!ativacaoFeita_) executaProtegido([this] { FormActivate(); }); });
+  if (!ativacaoFeita_) QTimer::singleShot(0, this, [this] { primeiraAtivacao(); });
+}
+
+void TFormCadCaps::primeiraAtivacao() {
+  if (ativacaoFeita_) return;
+  ativacaoFeita_ = true;
+  try {
+    FormActivate();
+  } catch (...) {
+    // The register is reached only through a login: a failed activation leaves an empty window.
+    PainelComponentes->hide();
+    trataFalha(std::current_exception());
+  }
 }
 
 void TFormCadCaps::changeEvent(QEvent *event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !ativacaoFeita_)
-    executaProtegido([this] { FormActivate(); });
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) primeiraAtivacao();
 }
 
 void TFormCadCaps::resizeEvent(QResizeEvent *event) {
@@ -90,7 +102,7 @@ void TFormCadCaps::resizeEvent(QResizeEvent *event) {
 }
 
 void TFormCadCaps::FormActivate() {
-  ativacaoFeita_ = true;
+  dm_->Componentes.open();
   aplicaCorDeFundo();
   PainelComponentes->show();
   BloqueiaCampos();
@@ -123,7 +135,21 @@ void TFormCadCaps::closeEvent(QCloseEvent *event) {
   event->accept();
 }
 
-void TFormCadCaps::FormClose() { LiberaCampos(); }
+void TFormCadCaps::FormClose() {
+  LiberaCampos();
+  // Leaving stores a packaging row being inserted or changed, as a move does.
+  dm_->Componentes.checkBrowseMode();
+  dm_->Componentes.close();
+  dm2_->CotDolar.close();
+}
+
+void TFormCadCaps::Timer1Timer() {
+  try {
+    dm_->Ensaios.refresh();
+  } catch (...) {
+    // The list may not be open yet; the next tick tries again.
+  }
+}
 
 void TFormCadCaps::Timer3Timer() {
   QPalette palette = PainelComponentes->PainelEspecificacoes->palette();

@@ -49,10 +49,12 @@ class TFormCadCaps : public QWidget {
   void closeEvent(QCloseEvent *event) override;
 
  private:
+  void primeiraAtivacao();
   void FormActivate();
   void FormClose();
   void BotFecharCompClick();
   void BotCancSenhaClick();
+  void Timer1Timer();
   void Timer3Timer();
   void pressionaBotaoEscape();
   void aplicaCorDeFundo();

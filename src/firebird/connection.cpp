@@ -68,6 +68,8 @@ void Connection::create() {
     handle_ = 0;
     library_->raise(status);
   }
+  // The forced-writes mode is taken on attach; attach again so that it rules from the start.
+  if (parameters_.forcedWrites) open();
 }
 
 void Connection::close() {

@@ -37,8 +37,8 @@ class Connection {
 
   // Loads the client library and attaches. Throws EDatabaseError.
   void open();
-  // Creates the database file named by the parameters, in Windows-1252, and
-  // stays attached to it. Throws EDatabaseError.
+  // Creates the database file named by the parameters, in Windows-1252, in
+  // the forced-writes mode asked for, and stays attached to it. Throws EDatabaseError.
   void create();
   void close();
   bool isOpen() const { return handle_ != 0; }

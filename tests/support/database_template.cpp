@@ -26,13 +26,11 @@ QString templatePath() {
     const QString building = file + QStringLiteral(".%1").arg(getpid());
     QFile::remove(building);
     {
+      // Test databases are thrown away: no need to wait for the disk on every commit.
       fb::Connection connection;
       connection.parameters().database = building;
-      schema::createCentralDatabase(connection);
-      // Test databases are thrown away: no need to wait for the disk on every commit.
-      connection.close();
       connection.parameters().forcedWrites = false;
-      connection.open();
+      schema::createCentralDatabase(connection);
     }
     if (::rename(QFile::encodeName(building).constData(), QFile::encodeName(file).constData()) != 0)
       qFatal("cannot place the template database at %s", qPrintable(file));

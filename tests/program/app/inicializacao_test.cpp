@@ -8,9 +8,11 @@
 #include "painel_login.h"
 #include "program_end_catcher.h"
 #include "temp_veldorin_folder.h"
+#include "termination_signals.h"
 #include "tratamento_falhas.h"
 
 #include <QApplication>
+#include <csignal>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +90,43 @@ TEST_F(StartUp, WindowWaitsForLoginWithOnlyTheLoginPanel) {
   EXPECT_EQ(form.botaoEscape(), form.PainelLogin->BotCancSenha);
 }
 
+TEST_F(StartUp, ActivationOpensThePackagingItemsAndClosingClosesThem) {
+  auto objetos = start(kIp + "\r\n");
+  TDM &dm = objetos->DM;
+  EXPECT_TRUE(dm.Componentes.isOpen());
+  EXPECT_EQ(dm.Componentes.recordCount(), 0);
+  dm.sqlcon1.executeDirect(QStringLiteral("insert into COMPONEN (CODIGO, COMPONENTE, GRUPO) values ('000001', 'Pote', 'EMB')"));
+  dm.sqlcon1.executeDirect(QStringLiteral("insert into COMPONEN (CODIGO, COMPONENTE, GRUPO) values ('000002', 'Acido', 'MP')"));
+  dm.Componentes.refresh();
+  EXPECT_EQ(dm.Componentes.recordCount(), 1);
+  objetos->FormCadCaps.close();
+  EXPECT_FALSE(dm.Componentes.isOpen());
+}
+
+TEST_F(StartUp, FailedActivationShowsNeitherPanel) {
+  FailureRecorder failures;
+  {
+    fb::Connection connection;
+    connection.parameters().database = folder.centralDatabase();
+    connection.open();
+    connection.executeDirect(QStringLiteral("drop table COMPONEN"));
+  }
+  auto objetos = start(kIp + "\r\n");
+  ASSERT_EQ(failures.messages.size(), 1);
+  EXPECT_TRUE(failures.messages[0].contains(QStringLiteral("COMPONEN")));
+  EXPECT_FALSE(objetos->FormCadCaps.PainelLogin->isVisible());
+  EXPECT_FALSE(objetos->FormCadCaps.PainelComponentes->isVisible());
+}
+
+TEST_F(StartUp, SpecificationsRefreshFailsQuietlyWhileTheListIsClosed) {
+  MessageBoxAnswerer answerer;
+  FailureRecorder failures;
+  auto objetos = start(kIp + "\r\n");
+  QTest::qWait(3300);  // one tick of the three-second refresh
+  EXPECT_TRUE(answerer.texts.isEmpty());
+  EXPECT_TRUE(failures.messages.isEmpty());
+}
+
 TEST_F(StartUp, ColourComesFromTheSettingsOrIsTheButtonFace) {
   struct Case { QByteArray ini; QColor colour; };
   const Case cases[] = {
@@ -126,6 +165,15 @@ TEST_F(StartUp, EscapeOnTheLoginPanelEndsTheProgram) {
   QTest::keyClick(form.PainelLogin->EditNome, Qt::Key_Escape);
   EXPECT_FALSE(form.isVisible());
   EXPECT_FALSE(form.PainelLogin->isVisible());
+}
+
+TEST_F(StartUp, TerminationSignalClosesTheWindowTheOrdinaryWay) {
+  auto objetos = start(kIp + "\r\n");
+  TFormCadCaps &form = objetos->FormCadCaps;
+  closeOnTerminationSignals(&form);
+  ASSERT_TRUE(form.isVisible());
+  ::raise(SIGTERM);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }));
 }
 
 TEST_F(StartUp, BadColourGoesToTheFailureHandlingAndTheStartUpGoesOn) {
