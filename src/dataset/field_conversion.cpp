@@ -1,6 +1,6 @@
 #include "field_conversion.h"
 
-#include "convert_error.h"
+#include "failures.h"
 #include "win1252.h"
 
 #include <cmath>

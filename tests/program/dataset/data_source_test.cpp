@@ -1,5 +1,5 @@
 #include "chain_fixture.h"
-#include "convert_error.h"
+#include "failures.h"
 #include "data_source.h"
 #include "dataset_table_model.h"
 #include "database_error.h"

@@ -1,5 +1,5 @@
 #include "chain_fixture.h"
-#include "convert_error.h"
+#include "failures.h"
 #include "database_error.h"
 #include "qt_printing.h"
 

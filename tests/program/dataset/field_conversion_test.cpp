@@ -1,4 +1,4 @@
-#include "convert_error.h"
+#include "failures.h"
 #include "field_conversion.h"
 #include "qt_printing.h"
 #include "sql_text.h"
