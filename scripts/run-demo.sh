@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 demo=${VELDORIN_DEMO_DIR:-$root/demo}
 
 "$root/scripts/install-deps.sh"
-"$root/scripts/configure-build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j"$(nproc)" --target CadEmbalagens veldorin-demo
 
 if [[ ! -e $demo/dados/veldorin.bd ]]; then
   echo "Making the demo folder $demo ..."
