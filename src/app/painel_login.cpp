@@ -1,6 +1,7 @@
 #include "painel_login.h"
 
 #include "password_character.h"
+#include "widget_look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,18 +9,7 @@
 
 namespace {
 
-QFont arialBold13() {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(13);
-  font.setBold(true);
-  return font;
-}
-
-void colourText(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
-}
+QFont arialBold13() { return fontPixels(QStringLiteral("Arial"), 13, true); }
 
 }  // namespace
 
@@ -35,8 +25,8 @@ TPainelLogin::TPainelLogin(QWidget *parent) : QFrame(parent) {
   titulo->setAlignment(Qt::AlignCenter);
   titulo->setAutoFillBackground(true);
   titulo->setFont(arialBold13());
-  colourText(titulo, QPalette::Window, QColor(0, 0, 128));
-  colourText(titulo, QPalette::WindowText, Qt::white);
+  setColour(titulo, QPalette::Window, QColor(0, 0, 128));
+  setColour(titulo, QPalette::WindowText, Qt::white);
   titulo->setGeometry(0, 0, width(), 26);
 
   auto *moldura = new QFrame(this);
@@ -71,13 +61,13 @@ TPainelLogin::TPainelLogin(QWidget *parent) : QFrame(parent) {
   BotOkSenha->setObjectName(QStringLiteral("BotOkSenha"));
   BotOkSenha->setGeometry(250, 47, 69, 25);
   BotOkSenha->setFont(arialBold13());
-  colourText(BotOkSenha, QPalette::ButtonText, QColor(0, 0, 128));
+  setColour(BotOkSenha, QPalette::ButtonText, QColor(0, 0, 128));
 
   BotCancSenha = new QPushButton(QStringLiteral("Cancela"), this);
   BotCancSenha->setObjectName(QStringLiteral("BotCancSenha"));
   BotCancSenha->setGeometry(250, 76, 69, 25);
   BotCancSenha->setFont(arialBold13());
-  colourText(BotCancSenha, QPalette::ButtonText, Qt::red);
+  setColour(BotCancSenha, QPalette::ButtonText, Qt::red);
 
   setTabOrder(EditNome, EditSenhaU);
   setTabOrder(EditSenhaU, BotOkSenha);

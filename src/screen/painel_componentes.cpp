@@ -1,5 +1,7 @@
 #include "painel_componentes.h"
 
+#include "widget_look.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,31 +9,14 @@
 
 namespace {
 
-QFont arial(int pixels, bool bold = false) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-QFont arialRounded() {
-  QFont font(QStringLiteral("Arial Rounded MT Bold"));
-  font.setPixelSize(19);
-  font.setBold(true);
-  return font;
-}
-
-void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
-}
+QFont arial(int pixels) { return fontPixels(QStringLiteral("Arial"), pixels); }
+QFont arialRounded() { return fontPixels(QStringLiteral("Arial Rounded MT Bold"), 19, true); }
 
 // Labels end just left of their editor; the given point is their left edge.
 QLabel *rightAlignedLabel(QWidget *parent, const QString &text, QPoint at, const QColor &colour) {
   auto *label = new QLabel(text, parent);
   label->setFont(arial(16));
-  paint(label, QPalette::WindowText, colour);
+  setColour(label, QPalette::WindowText, colour);
   label->adjustSize();
   label->move(at);
   return label;
@@ -49,7 +34,7 @@ TPainelComponentes::TPainelComponentes(QWidget *parent) : QFrame(parent) {
 
   DBEdit1 = addEditor("DBEdit1", "Descrição", {154, 100}, {236, 94, 504, 30});
   DBEdit1->setFont(arialRounded());
-  paint(DBEdit1, QPalette::Text, Qt::darkBlue);
+  setColour(DBEdit1, QPalette::Text, Qt::darkBlue);
   DBEdit1->setMaxLength(40);
   DBEdit1->setToolTip(QStringLiteral("Consultar Descrição Padrao e Código DCB"));
   DBEdit4 = addEditor("DBEdit4", "Descr. Abrev./Formatada", {53, 132}, {236, 128, 445, 26});
@@ -72,7 +57,7 @@ TPainelComponentes::TPainelComponentes(QWidget *parent) : QFrame(parent) {
   frameVenda->setGeometry(51, 487, 344, 41);
   DBEdit8 = addEditor("DBEdit8", "Valor Unit. Venda R$", {82, 500}, {236, 494, 134, 30});
   DBEdit8->setFont(arialRounded());
-  paint(DBEdit8, QPalette::Text, Qt::darkBlue);
+  setColour(DBEdit8, QPalette::Text, Qt::darkBlue);
   DBEdit8->setFocusPolicy(Qt::ClickFocus);
 
   DBEditUnid = addEditor("DBEditUnid", "Unidade", {167, 258}, {237, 254, 41, 26});
