@@ -63,6 +63,20 @@ void TFormCadCaps::FormCreate(const QString &pastaPrograma) {
 void TFormCadCaps::defineModulosDeDados(TDM *dm, TDM2 *dm2) {
   dm_ = dm;
   dm2_ = dm2;
+  dm_->defineTela(this);
+  ds::DataSource *fonte = &dm_->DS_Componentes;
+  connect(fonte, &ds::DataSource::dataSetChanged, this, &TFormCadCaps::mostraDescricaoECodigo);
+  connect(fonte, &ds::DataSource::scrolled, this, &TFormCadCaps::mostraDescricaoECodigo);
+  connect(fonte, &ds::DataSource::fieldChanged, this, [this](const ds::Field &field) {
+    const QString nome = field.fieldName();
+    if (nome == QLatin1String("COMPONENTE")) PainelComponentes->DBEdit1->setText(field.asString());
+    if (nome == QLatin1String("CODIGO")) PainelComponentes->DBEdit50->setText(field.asString());
+  });
+}
+
+void TFormCadCaps::mostraDescricaoECodigo() {
+  PainelComponentes->DBEdit1->setText(dm_->Componentes.fieldByName(u"COMPONENTE").asString());
+  PainelComponentes->DBEdit50->setText(dm_->Componentes.fieldByName(u"CODIGO").asString());
 }
 
 void TFormCadCaps::aplicaCorDeFundo() {
@@ -187,3 +201,19 @@ void TFormCadCaps::HabilitaBotoes() { comutaBotoes(PainelComponentes, true); }
 void TFormCadCaps::BloqueiaCampos() { comutaCampos(PainelComponentes, false); }
 
 void TFormCadCaps::LiberaCampos() { comutaCampos(PainelComponentes, true); }
+
+bool TFormCadCaps::painelComponentesVisivel() const { return PainelComponentes->isVisible(); }
+
+QString TFormCadCaps::textoDescricao() const { return PainelComponentes->DBEdit1->text(); }
+
+void TFormCadCaps::defineTextoDescricao(const QString &texto) { PainelComponentes->DBEdit1->setText(texto); }
+
+bool TFormCadCaps::descricaoAcessivel() const {
+  return PainelComponentes->DBEdit1->isEnabled() && PainelComponentes->DBEdit1->isVisible();
+}
+
+void TFormCadCaps::focaDescricao() { PainelComponentes->DBEdit1->setFocus(); }
+
+void TFormCadCaps::liberaEdicaoDescricao() { PainelComponentes->DBEdit1->setReadOnly(false); }
+
+QString TFormCadCaps::textoCodigo() const { return PainelComponentes->DBEdit50->text(); }

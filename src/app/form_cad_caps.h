@@ -2,6 +2,7 @@
 
 #include "configuracao.h"
 #include "sessao.h"
+#include "tela_embalagens.h"
 
 #include <QWidget>
 
@@ -15,7 +16,7 @@ class TDM2;
 
 // The main window: the packaging register screen, in the state Waiting for
 // login until a login succeeds, then Logged in until it closes.
-class TFormCadCaps : public QWidget {
+class TFormCadCaps : public QWidget, public TelaEmbalagens {
   Q_OBJECT
  public:
   explicit TFormCadCaps(QWidget *parent = nullptr);
@@ -25,10 +26,18 @@ class TFormCadCaps : public QWidget {
   // Binds the window to the data modules once they exist.
   void defineModulosDeDados(TDM *dm, TDM2 *dm2);
 
-  void DesabilitaBotoes();
-  void HabilitaBotoes();
-  void BloqueiaCampos();
-  void LiberaCampos();
+  void DesabilitaBotoes() override;
+  void HabilitaBotoes() override;
+  void BloqueiaCampos() override;
+  void LiberaCampos() override;
+
+  bool painelComponentesVisivel() const override;
+  QString textoDescricao() const override;
+  void defineTextoDescricao(const QString &texto) override;
+  bool descricaoAcessivel() const override;
+  void focaDescricao() override;
+  void liberaEdicaoDescricao() override;
+  QString textoCodigo() const override;
 
   configuracao::Configuracao config;
   Sessao sessao;
@@ -58,6 +67,9 @@ class TFormCadCaps : public QWidget {
   void Timer3Timer();
   void pressionaBotaoEscape();
   void aplicaCorDeFundo();
+  // Until the editors are bound to the dataset, the description and code
+  // editors show the current packaging row here.
+  void mostraDescricaoECodigo();
 
   TDM *dm_ = nullptr;
   TDM2 *dm2_ = nullptr;

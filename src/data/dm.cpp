@@ -41,6 +41,8 @@ TDM::TDM(QObject *parent) : QObject(parent) {
   Usuarios.setFieldDefs(campos::usuarios());
   Estacoes.setFieldDefs(campos::estacoes());
   Tutorial.setFieldDefs(campos::tutorial());
+
+  ligaEventos();
 }
 
 void TDM::DataModuleCreate(const QString &ipServidor) { abreConexaoCentral(sqlcon1, ipServidor); }

@@ -7,7 +7,11 @@
 #include "provider.h"
 #include "query.h"
 
+#include <optional>
 #include <QObject>
+
+class EDatabaseError;
+class TelaEmbalagens;
 
 // The main data module: the central connection `sqlcon1`, the tutorial
 // connection `SQLConnection1`, and every dataset the program opens, each a
@@ -19,6 +23,32 @@ class TDM : public QObject {
 
   // Opens the central connection at the configured server address.
   void DataModuleCreate(const QString &ipServidor);
+  // The screen that the packaging rules switch and read; needed before any
+  // packaging item is inserted, changed or stored.
+  void defineTela(TelaEmbalagens *tela) { tela_ = tela; }
+
+  // The largest code of the whole component table, or 0 when there is none
+  // or it is not a number.
+  int UltimoCodigo();
+
+  // The packaging rules, attached to the events of `Componentes`.
+  void ComponentesBeforeInsert();
+  void ComponentesAfterInsert();
+  void ComponentesBeforeEdit();
+  void ComponentesBeforePost();
+  void ComponentesPostError(const EDatabaseError &failure);
+  void ComponentesAfterPost();
+  void ComponentesAfterCancel();
+  void ComponentesBeforeDelete();
+  void ComponentesAfterDelete();
+  void ComponentesAfterScroll();
+  void ComponentesBeforeClose();
+  // The storing rules of the associated items and of the tutorial pages.
+  void ItensAssAfterInsert();
+  void ItensAssAfterPost();
+  void ItensAssAfterDelete();
+  void TutorialAfterPost();
+  void TutorialAfterDelete();
 
   fb::Connection sqlcon1;
   fb::Connection SQLConnection1;  // the tutorial database, opened when first needed
@@ -69,4 +99,20 @@ class TDM : public QObject {
 
   ds::Query SQLQuery1{QStringLiteral("SQLQuery1"), sqlcon1};
   ds::Query SQLQueryTutorial{QStringLiteral("SQLQueryTutorial"), SQLConnection1};
+
+ private:
+  void ligaEventos();
+  TelaEmbalagens &tela() const;
+  // Main buttons off, every field editor on, the description ready for typing.
+  void mostraLayoutEdicao();
+  // The code of a new item: six digits, one more than the largest; none when
+  // the six digits are used up.
+  std::optional<QString> proximoCodigo();
+  bool codigoEmUso(const QString &codigo);
+  // Gives a new item that the database refused because another workstation
+  // stored its code first the next free code; false when that was not the refusal.
+  bool renumeraInclusaoRecusada();
+  void gravaComponentes();
+
+  TelaEmbalagens *tela_ = nullptr;
 };
