@@ -84,11 +84,18 @@ TEST_F(OwnProcess, StoppedThreadStackMatchesAddr2line)
     const std::vector<StackEntry> entries = stackOf(stopped);
     ASSERT_GE(entries.size(), 3u);
     EXPECT_TRUE(entries[0].firstEntry);
+    // Unoptimised builds keep library helpers (std::atomic's operators) as
+    // frames of their own above the waiting routine.
+    std::size_t start = 0;
+    while (start < entries.size() && entries[start].routine.toStdString() != stoppedThreadChain[0])
+        ++start;
+    ASSERT_LE(start + std::size(stoppedThreadChain), entries.size());
     for (std::size_t i = 0; i < std::size(stoppedThreadChain); ++i) {
-        EXPECT_EQ(entries[i].routine.toStdString(), stoppedThreadChain[i]) << i;
-        EXPECT_EQ(entries[i].kind, EntryKind::LineKnown) << i;
-        EXPECT_EQ(entries[i].unit.toStdString(), "stopped_thread.cpp") << i;
-        EXPECT_EQ(entries[i].threadId, stopped.threadId());
+        const StackEntry &entry = entries[start + i];
+        EXPECT_EQ(entry.routine.toStdString(), stoppedThreadChain[i]) << i;
+        EXPECT_EQ(entry.kind, EntryKind::LineKnown) << i;
+        EXPECT_EQ(entry.unit.toStdString(), "stopped_thread.cpp") << i;
+        EXPECT_EQ(entry.threadId, stopped.threadId());
     }
 
     std::vector<std::uint64_t> offsets;
@@ -102,8 +109,10 @@ TEST_F(OwnProcess, StoppedThreadStackMatchesAddr2line)
     ASSERT_EQ(answers.size(), compared.size());
     for (std::size_t i = 0; i < answers.size(); ++i) {
         const StackEntry &entry = *compared[i];
-        EXPECT_NE(answers[i].function.find(entry.routine.toStdString()), std::string::npos)
-            << answers[i].function << " vs " << entry.routine.toStdString();
+        // Template arguments are spelled differently by the two ("<0>" and "<0ul>").
+        const std::string routine = entry.routine.toStdString();
+        EXPECT_NE(answers[i].function.find(routine.substr(0, routine.find('<'))), std::string::npos)
+            << answers[i].function << " vs " << routine;
         EXPECT_EQ(answers[i].file, entry.unit.toStdString());
         EXPECT_EQ(answers[i].line, entry.line);
     }
@@ -123,8 +132,11 @@ TEST_F(OwnProcess, ScanFindsTheReturnAddressesTheUnwinderFound)
         EXPECT_NE(std::find(scanned.begin(), scanned.end(), unwound[i]), scanned.end()) << i;
         EXPECT_TRUE(callInstructionBefore(unwound[i]).has_value());
     }
-    // A value that is not behind a call is no return address.
-    EXPECT_FALSE(callInstructionBefore(symbols.symbolStart(unwound[0]).value_or(0)).has_value());
+    // A value that is not behind a call is no return address. (A routine's
+    // start will not do: the routine before it may end with a call that does
+    // not return, as sanitized builds' do.)
+    alignas(16) static const unsigned char noCall[16] = {};
+    EXPECT_FALSE(callInstructionBefore(std::uint64_t(reinterpret_cast<std::uintptr_t>(noCall + sizeof noCall))).has_value());
 }
 
 TEST_F(OwnProcess, BlockDebugDataComesFirstThenExportedSymbols)
