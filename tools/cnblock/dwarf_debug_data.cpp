@@ -10,6 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
+// DWARF attribute 0x47: a definition's link to the entry that declares it.
+constexpr int kLinkToDeclaration = 0x47;
+
 namespace cnblock {
 
 namespace {
@@ -44,7 +47,7 @@ public:
         pending_.clear();
         walk(cuDie, "");
         for (auto &p : pending_) {
-            auto it = classOfDeclaration_.find(p.specification);
+            auto it = classOfDeclaration_.find(p.declaredAt);
             if (it != classOfDeclaration_.end())
                 p.routine.className = it->second;
             data_.routines.push_back(std::move(p.routine));
@@ -55,7 +58,7 @@ public:
 private:
     struct Pending {
         DebugRoutine routine;
-        Dwarf_Off specification = 0;
+        Dwarf_Off declaredAt = 0;
     };
 
     void walk(Dwarf_Die &parent, const std::string &className)
@@ -102,15 +105,15 @@ private:
         p.routine.unit = unitIndex(dwarf_decl_file(&die));
         p.routine.firstLine = static_cast<std::uint32_t>(line > 0 ? line : 0);
         Dwarf_Die target;
-        for (int link : {DW_AT_specification, DW_AT_abstract_origin}) {
+        for (int link : {kLinkToDeclaration, int(DW_AT_abstract_origin)}) {
             Dwarf_Attribute a;
             if (dwarf_attr(&die, link, &a) && dwarf_formref_die(&a, &target)) {
                 // An abstract origin may itself point to the class's declaration.
-                Dwarf_Attribute spec;
+                Dwarf_Attribute linkAttribute;
                 Dwarf_Die declaration;
-                if (dwarf_attr(&target, DW_AT_specification, &spec) && dwarf_formref_die(&spec, &declaration))
+                if (dwarf_attr(&target, kLinkToDeclaration, &linkAttribute) && dwarf_formref_die(&linkAttribute, &declaration))
                     target = declaration;
-                p.specification = dwarf_dieoffset(&target);
+                p.declaredAt = dwarf_dieoffset(&target);
                 break;
             }
         }

@@ -118,7 +118,7 @@ TEST_F(StartUp, FailedActivationShowsNeitherPanel) {
   EXPECT_FALSE(objetos->FormCadCaps.PainelComponentes->isVisible());
 }
 
-TEST_F(StartUp, SpecificationsRefreshFailsQuietlyWhileTheListIsClosed) {
+TEST_F(StartUp, QualityTestsRefreshFailsQuietlyWhileTheListIsClosed) {
   MessageBoxAnswerer answerer;
   FailureRecorder failures;
   auto objetos = start(kIp + "\r\n");

@@ -238,7 +238,7 @@ TEST_F(DemoData, PurchasesJoinInvoicesSuppliersAndPackagingItems) {
   EXPECT_FALSE(text(screen.rows[0][screen.indexOf(u"Tel")]).isEmpty());
 }
 
-TEST_F(DemoData, AssociatedItemsSynonymsAndSpecificationsPointAtRealRows) {
+TEST_F(DemoData, AssociatedItemsSynonymsAndQualityTestsPointAtRealRows) {
   EXPECT_GT(count(QStringLiteral("select count(*) from ITENSASS")), 0);
   // Each associated item is found by its whole description, with its unit and code.
   EXPECT_EQ(db->central(QStringLiteral(
@@ -255,7 +255,7 @@ TEST_F(DemoData, AssociatedItemsSynonymsAndSpecificationsPointAtRealRows) {
                                        "ESPECIFICACOES S where S.CODIGOESPEC = E.CODIGOESPEC) or not exists (select 1 "
                                        "from COMPONEN C where C.CODIGO = E.CODIGOCOMP and C.GRUPO = 'EMB')")),
             0);
-  // A specification shared by several items, as removing one link must leave the others.
+  // A quality test shared by several items, as removing one link must leave the others.
   EXPECT_GT(count(QStringLiteral("select max(N) from (select count(*) N from ENSAIOS group by CODIGOESPEC)")),
             1);
   EXPECT_EQ(count(QStringLiteral("select count(*) from COTDOLAR")), 1);

@@ -2,6 +2,9 @@
 
 #include <dwarf.h>
 
+// DWARF attribute 0x47: a definition's link to the entry that declares it.
+constexpr unsigned int kLinkToDeclaration = 0x47;
+
 namespace crashnote::report {
 
 namespace {
@@ -15,7 +18,7 @@ bool hasCode(Dwarf_Die *die)
 // The declaration a definition or inlined copy refers to.
 Dwarf_Die declarationOf(Dwarf_Die die)
 {
-    for (unsigned int link : {DW_AT_abstract_origin, DW_AT_specification, DW_AT_specification}) {
+    for (unsigned int link : {unsigned(DW_AT_abstract_origin), kLinkToDeclaration}) {
         Dwarf_Attribute attribute;
         Dwarf_Die target;
         if (dwarf_attr(&die, link, &attribute) && dwarf_formref_die(&attribute, &target))
